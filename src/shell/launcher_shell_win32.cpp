@@ -1,0 +1,160 @@
+#include "shell/launcher_shell_win32.h"
+
+#include <windows.h>
+#include <ole2.h>
+
+#include <memory>
+#include <optional>
+
+#include "resources/embedded_template.h"
+#include "shell/executable_path.h"
+#include "shell/fatal_error_text.h"
+#include "shell/message_loop_win32.h"
+#include "window/launcher_window_win32.h"
+#include "window/win32_handles.h"
+
+namespace launcher {
+namespace {
+
+constexpr std::uint32_t kStartupWindowId = 0x52010001;
+constexpr UINT kFatalExitCode = 0xFFFFFFFF;  // -1
+
+class OleSession {
+public:
+    OleSession() : initialised_(SUCCEEDED(::OleInitialize(nullptr))) {}
+    ~OleSession() { End(); }
+    OleSession(const OleSession&) = delete;
+    OleSession& operator=(const OleSession&) = delete;
+    void End() {
+        if (initialised_) ::OleUninitialize();
+        initialised_ = false;
+    }
+
+private:
+    bool initialised_;
+};
+
+// The executable's full path, however long it is.
+std::wstring ExecutableFullPath() {
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD length = ::GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (length == 0) return {};
+        if (length < path.size()) {
+            path.resize(length);
+            return path;
+        }
+        path.resize(path.size() * 2);  // cut short: try again with room to spare
+    }
+}
+
+class LauncherShell {
+public:
+    int Run();
+    [[noreturn]] void End(UINT exitCode);
+    [[noreturn]] void Fail(std::wstring_view message, std::int32_t code);
+    const std::wstring& RunDirectory() const { return path_.runDirectory; }
+
+private:
+    bool AnyWindowOpen() const { return window_ && window_->IsOpen(); }
+    bool LoadWindow(std::uint32_t id);
+    void OnWindowDestroyed();
+    void ReleaseStartupResources();
+
+    std::optional<OleSession> ole_;
+    ExecutablePath path_;
+    UniqueWindow hiddenOwner_;
+    std::optional<WindowTemplate> template_;
+    std::unique_ptr<LauncherWindow> window_;
+    bool quitArmed_ = false;
+};
+
+// The one shell of this process; only the GUI thread touches it.
+LauncherShell* g_shell = nullptr;
+
+int LauncherShell::Run() {
+    ole_.emplace();
+    path_ = SplitExecutablePath(ExecutableFullPath());
+    // A failure leaves the current directory as the process was started with.
+    ::SetCurrentDirectoryW(path_.runDirectory.c_str());
+
+    // Owner for windows that must stay out of the taskbar: never shown, zero size.
+    hiddenOwner_.Reset(::CreateWindowExW(WS_EX_TOOLWINDOW, L"STATIC", L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                                         ::GetModuleHandleW(nullptr), nullptr));
+
+    template_ = LoadWindowTemplate(EmbeddedTemplate());
+    if (!template_) Fail(kTemplateUnreadableMessage, 0);
+    if (!LoadWindow(kStartupWindowId)) Fail(kStartupWindowFailedMessage, 0);
+
+    quitArmed_ = true;
+    int exitCode = 0;
+    if (AnyWindowOpen()) exitCode = RunMessageLoop();
+    ReleaseStartupResources();
+    return exitCode;
+}
+
+bool LauncherShell::LoadWindow(std::uint32_t id) {
+    const WindowRecord* record = template_->FindWindowRecord(id);
+    if (record == nullptr) return false;
+    if (window_ && window_->IsOpen() && window_->Id() == id) {
+        window_->BringToFront();
+        return true;
+    }
+    WindowLoadOptions options;
+    options.hiddenOwner = hiddenOwner_.Get();
+    options.onDestroyed = [this] { OnWindowDestroyed(); };
+    window_ = LauncherWindow::Build(*record, std::move(options));
+    return window_ != nullptr;
+}
+
+void LauncherShell::OnWindowDestroyed() {
+    if (quitArmed_ && !AnyWindowOpen()) ::PostQuitMessage(0);
+}
+
+void LauncherShell::ReleaseStartupResources() {
+    window_.reset();
+    template_.reset();
+    hiddenOwner_.Reset();
+    if (ole_) ole_->End();  // last
+}
+
+void LauncherShell::End(UINT exitCode) {
+    quitArmed_ = false;  // the quit rule plays no part here
+    if (window_) window_->Destroy();
+    ReleaseStartupResources();
+    ::ExitProcess(exitCode);
+}
+
+void LauncherShell::Fail(std::wstring_view message, std::int32_t code) {
+    const std::wstring text = FatalErrorText(message, code);
+    ::MessageBoxW(nullptr, text.c_str(), std::wstring(kFatalErrorCaption).c_str(), MB_ICONHAND | MB_OK);
+    quitArmed_ = false;
+    ReleaseStartupResources();
+    ::ExitProcess(kFatalExitCode);
+}
+
+}  // namespace
+
+int RunLauncher() {
+    LauncherShell shell;
+    g_shell = &shell;
+    const int exitCode = shell.Run();
+    g_shell = nullptr;
+    return exitCode;
+}
+
+std::wstring GetRunDirectory() { return g_shell != nullptr ? g_shell->RunDirectory() : std::wstring(); }
+
+void EndLauncher(std::uint32_t exitCode) {
+    if (g_shell != nullptr) g_shell->End(exitCode);
+    ::ExitProcess(exitCode);
+}
+
+void FatalError(std::wstring_view message, std::int32_t code) {
+    if (g_shell != nullptr) g_shell->Fail(message, code);
+    const std::wstring text = FatalErrorText(message, code);
+    ::MessageBoxW(nullptr, text.c_str(), std::wstring(kFatalErrorCaption).c_str(), MB_ICONHAND | MB_OK);
+    ::ExitProcess(kFatalExitCode);
+}
+
+}  // namespace launcher
