@@ -4,11 +4,11 @@
 
 namespace launcher {
 
-std::unique_ptr<Control> CreateControl(const UnitRecord& unit, HWND parent, int controlId) {
+std::unique_ptr<Control> CreateControl(const UnitRecord& unit, HWND parent, int controlId, EventSink* events) {
     switch (unit.type) {
     case kUnitTypePictureButton:
         if (const auto settings = ReadPictureButtonSettings(unit.settings)) {
-            return PictureButton::Create(unit, *settings, parent, controlId);
+            return PictureButton::Create(unit, *settings, parent, controlId, events);
         }
         return nullptr;
     case kUnitTypeTransLabel:

@@ -5,6 +5,7 @@
 
 #include <memory>
 
+#include "window/event_sink.h"
 #include "window/window_template.h"
 
 namespace launcher {
@@ -26,7 +27,7 @@ private:
 
 // Builds the control a unit describes as a hidden child of parent, or nothing when its type is
 // unknown, its settings cannot be read or the system refuses to create it.
-std::unique_ptr<Control> CreateControl(const UnitRecord& unit, HWND parent, int controlId);
+std::unique_ptr<Control> CreateControl(const UnitRecord& unit, HWND parent, int controlId, EventSink* events);
 
 // Window styles every control takes from its unit's flags.
 DWORD ControlStyle(const UnitRecord& unit);

@@ -6,10 +6,13 @@
 #include <memory>
 #include <optional>
 
+#include "actions/launch_actions_win32.h"
 #include "resources/embedded_template.h"
 #include "shell/executable_path.h"
 #include "shell/fatal_error_text.h"
 #include "shell/message_loop_win32.h"
+#include "window/event_sink.h"
+#include "window/events.h"
 #include "window/launcher_window_win32.h"
 #include "window/win32_handles.h"
 
@@ -48,12 +51,13 @@ std::wstring ExecutableFullPath() {
     }
 }
 
-class LauncherShell {
+class LauncherShell final : public EventSink {
 public:
     int Run();
     [[noreturn]] void End(UINT exitCode);
     [[noreturn]] void Fail(std::wstring_view message, std::int32_t code);
     const std::wstring& RunDirectory() const { return path_.runDirectory; }
+    std::optional<bool> Raise(std::uint32_t unitId, std::int32_t event, const EventArgs& args) override;
 
 private:
     bool AnyWindowOpen() const { return window_ && window_->IsOpen(); }
@@ -65,6 +69,7 @@ private:
     ExecutablePath path_;
     UniqueWindow hiddenOwner_;
     std::optional<WindowTemplate> template_;
+    EventBindings bindings_;
     std::unique_ptr<LauncherWindow> window_;
     bool quitArmed_ = false;
 };
@@ -84,6 +89,7 @@ int LauncherShell::Run() {
 
     template_ = LoadWindowTemplate(EmbeddedTemplate());
     if (!template_) Fail(kTemplateUnreadableMessage, 0);
+    bindings_ = EventBindings::Resolve(*template_);
     if (!LoadWindow(kStartupWindowId)) Fail(kStartupWindowFailedMessage, 0);
 
     quitArmed_ = true;
@@ -103,8 +109,19 @@ bool LauncherShell::LoadWindow(std::uint32_t id) {
     WindowLoadOptions options;
     options.hiddenOwner = hiddenOwner_.Get();
     options.onDestroyed = [this] { OnWindowDestroyed(); };
+    options.events = this;
     window_ = LauncherWindow::Build(*record, std::move(options));
     return window_ != nullptr;
+}
+
+std::optional<bool> LauncherShell::Raise(std::uint32_t unitId, std::int32_t event, const EventArgs&) {
+    // Neither action takes the event's arguments or answers anything.
+    switch (bindings_.Find(unitId, event)) {
+    case Action::StartGame: StartGame();
+    case Action::OpenStudioPage: OpenStudioPage(); break;
+    case Action::None: break;
+    }
+    return std::nullopt;
 }
 
 void LauncherShell::OnWindowDestroyed() {

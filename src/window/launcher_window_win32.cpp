@@ -4,6 +4,7 @@
 
 #include "window/gbk_text_win32.h"
 #include "window/pre_translate_win32.h"
+#include "window/unit_events_win32.h"
 #include "window/window_layout.h"
 #include "window/window_style_win32.h"
 
@@ -113,7 +114,7 @@ bool LauncherWindow::BuildControls() {
                                              [&](const auto& c) { return c->Unit().id == unit.parent; });
             if (holder != built.end()) parent = (*holder)->Hwnd();
         }
-        auto control = CreateControl(unit, parent, controlId);
+        auto control = CreateControl(unit, parent, controlId, options_.events);
         if (!control) return false;
         controlId += kControlIdStep;
         built.push_back(std::move(control));
@@ -252,7 +253,25 @@ void LauncherWindow::PaintBackground(HDC dc, const RECT& paintBox) {
     }
 }
 
+std::optional<std::uint32_t> LauncherWindow::UnitIdOf(HWND hwnd) const {
+    if (hwnd == Hwnd()) return units_[0].id;
+    for (const auto& control : controls_) {
+        if (control->Hwnd() == hwnd) return control->Unit().id;
+    }
+    return std::nullopt;
+}
+
 bool LauncherWindow::OnPreTranslate(const MSG& msg) {
+    // The unit the message is meant for raises its common event before it sees the message;
+    // a handler that answers false ends the message here.
+    if (options_.events != nullptr) {
+        const auto unitId = UnitIdOf(msg.hwnd);
+        const auto raised = CommonEventFor(msg);
+        if (unitId && raised) {
+            const auto answer = options_.events->Raise(*unitId, static_cast<std::int32_t>(raised->event), raised->args);
+            if (answer.has_value() && !*answer) return true;
+        }
+    }
     if (msg.message != WM_KEYDOWN) return false;
     switch (msg.wParam) {
     case VK_ESCAPE:

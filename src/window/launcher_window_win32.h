@@ -11,6 +11,7 @@
 
 #include "controls/control_win32.h"
 #include "window/dib_picture_win32.h"
+#include "window/event_sink.h"
 #include "window/window_base_win32.h"
 #include "window/window_icons_win32.h"
 #include "window/window_settings.h"
@@ -23,6 +24,7 @@ struct WindowLoadOptions {
     HWND parent = nullptr;
     HWND hiddenOwner = nullptr;             // owner for windows kept out of the taskbar
     std::function<void()> onDestroyed;      // told after the window is gone
+    EventSink* events = nullptr;            // where the units raise their events
 };
 
 class LauncherWindow : public WindowBase<LauncherWindow> {
@@ -58,6 +60,7 @@ private:
     void PaintBackground(HDC dc, const RECT& box);
     bool OnPreTranslate(const MSG& msg);
     void OnSetFocus();
+    std::optional<std::uint32_t> UnitIdOf(HWND hwnd) const;
 
     std::uint32_t id_;
     std::vector<UnitRecord> units_;  // unit 0 is the window itself
