@@ -8,8 +8,7 @@ namespace {
 constexpr std::uint32_t kNewestFormat = 1;
 
 // Stored order: the vertical alignment comes before word wrap.
-template <typename Io, typename Settings>
-void VisitFields(Io& io, Settings& s) {
+constexpr auto kVisitFields = [](auto& io, auto& s) {
     io.U32(s.formatVersion);
     io.U32(s.textEffect);
     io.U32(s.textColor);
@@ -18,24 +17,16 @@ void VisitFields(Io& io, Settings& s) {
     io.Flag(s.wordWrap);
     io.SignedLengthBlock(s.labelFont);
     io.SignedLengthText(s.caption);
-}
+};
 
 }  // namespace
 
 std::optional<TransLabelSettings> ReadTransLabelSettings(Bytes block) {
-    TransLabelSettings settings;
-    ByteReader reader(block);
-    SettingsFieldReader io(reader, /*mayEndEarly=*/true);
-    VisitFields(io, settings);
-    if (!reader.Ok() || settings.formatVersion > kNewestFormat) return std::nullopt;
-    return settings;
+    return ReadControlSettings<TransLabelSettings>(block, kNewestFormat, kVisitFields);
 }
 
 std::vector<std::uint8_t> WriteTransLabelSettings(const TransLabelSettings& settings) {
-    ByteWriter writer;
-    SettingsFieldWriter io(writer);
-    VisitFields(io, settings);
-    return writer.Take();
+    return WriteSettingsFields(settings, kVisitFields);
 }
 
 }  // namespace launcher

@@ -65,7 +65,7 @@ std::optional<Size> IconImageSize(Bytes image) {
     const std::uint32_t headerSize = r.U32();
     const std::int32_t width = r.I32();
     const std::int32_t storedHeight = r.I32();
-    if (!r.Ok() || headerSize < kBitmapInfoHeaderSize || width <= 0 || width > 4096 || storedHeight <= 0 ||
+    if (!r.Ok() || headerSize < kBitmapInfoHeaderSize || width <= 0 || width > 4096 || storedHeight < 2 ||
         storedHeight > 8192) {
         return std::nullopt;
     }

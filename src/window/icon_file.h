@@ -25,7 +25,8 @@ std::optional<std::vector<IconEntry>> ReadIconFile(Bytes file);
 const IconEntry* ChooseIconEntry(const std::vector<IconEntry>& entries, int width);
 
 // The size an image is made at: its own bitmap header's width and half its stored height
-// (colour part and mask together), or a PNG's own size. Fails for anything else.
+// (colour part and mask together), or a PNG's own size. Fails for anything else, and for a
+// height of 0, which the system would take as "the default size".
 std::optional<Size> IconImageSize(Bytes image);
 
 }  // namespace launcher

@@ -3,7 +3,9 @@
 // so a reader and its writer can never disagree on the layout.
 
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "window/byte_reader.h"
 #include "window/byte_writer.h"
@@ -50,5 +52,26 @@ public:
 private:
     ByteWriter& w_;
 };
+
+// A control's settings block: read over the defaults, stopping cleanly between fields, and
+// unreadable when it stops inside a field or has a format version newer than newestFormat.
+// visitFields(io, settings) lists the fields in stored order.
+template <typename Settings, typename VisitFields>
+std::optional<Settings> ReadControlSettings(Bytes block, std::uint32_t newestFormat, VisitFields visitFields) {
+    Settings settings;
+    ByteReader reader(block);
+    SettingsFieldReader io(reader, /*mayEndEarly=*/true);
+    visitFields(io, settings);
+    if (!reader.Ok() || settings.formatVersion > newestFormat) return std::nullopt;
+    return settings;
+}
+
+template <typename Settings, typename VisitFields>
+std::vector<std::uint8_t> WriteSettingsFields(const Settings& settings, VisitFields visitFields) {
+    ByteWriter writer;
+    SettingsFieldWriter io(writer);
+    visitFields(io, settings);
+    return writer.Take();
+}
 
 }  // namespace launcher

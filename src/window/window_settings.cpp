@@ -56,11 +56,10 @@ std::vector<std::uint8_t> WriteWindowSettings(const WindowSettings& settings) {
     if (settings.layoutVersion > kNewestWindowLayout) {
         throw std::invalid_argument("unknown window settings layout version");
     }
-    ByteWriter writer;
-    writer.U32(settings.layoutVersion);
-    SettingsFieldWriter io(writer);
-    VisitFields(io, settings, settings.layoutVersion);
-    return writer.Take();
+    return WriteSettingsFields(settings, [](auto& io, const WindowSettings& s) {
+        io.U32(s.layoutVersion);
+        VisitFields(io, s, s.layoutVersion);
+    });
 }
 
 }  // namespace launcher

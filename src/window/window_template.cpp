@@ -13,7 +13,7 @@ std::uint32_t ReadCount(ByteReader& reader, std::size_t elementSize) {
     return reader.Ok() ? count : 0;
 }
 
-std::optional<std::vector<UnitEntry>> LocateUnits(std::uint32_t unitCount, Bytes unitBlock) {
+std::optional<std::vector<UnitEntry>> LocateUnits(std::uint32_t unitCount, Bytes unitBlock, MenuItems menuItems) {
     ByteReader reader(unitBlock);
     // Ids and offsets take 8 bytes per unit; check before sizing anything.
     if (unitCount > unitBlock.size() / 8) return std::nullopt;
@@ -32,13 +32,13 @@ std::optional<std::vector<UnitEntry>> LocateUnits(std::uint32_t unitCount, Bytes
         ByteReader entry(entries.subspan(offsets[i]));
         const Bytes record = entry.ByteBlock();
         if (!entry.Ok()) return std::nullopt;
-        if (IsMenuItemId(ids[i])) continue;
+        if (menuItems == MenuItems::Skip && IsMenuItemId(ids[i])) continue;
         units.push_back({ids[i], record});
     }
     return units;
 }
 
-std::optional<WindowRecord> ReadWindowRecord(ByteReader& reader, std::uint32_t id) {
+std::optional<WindowRecord> ReadWindowRecord(ByteReader& reader, std::uint32_t id, MenuItems menuItems) {
     WindowRecord window;
     window.id = id;
     window.firstValue = reader.U32();
@@ -48,7 +48,7 @@ std::optional<WindowRecord> ReadWindowRecord(ByteReader& reader, std::uint32_t i
     const std::uint32_t unitCount = reader.U32();
     const Bytes unitBlock = reader.ByteBlock();
     if (!reader.Ok()) return std::nullopt;
-    auto units = LocateUnits(unitCount, unitBlock);
+    auto units = LocateUnits(unitCount, unitBlock, menuItems);
     if (!units) return std::nullopt;
     window.units = std::move(*units);
     return window;
@@ -63,7 +63,7 @@ const WindowRecord* WindowTemplate::FindWindowRecord(std::uint32_t id) const {
     return nullptr;
 }
 
-std::optional<WindowTemplate> LoadWindowTemplate(Bytes block) {
+std::optional<WindowTemplate> LoadWindowTemplate(Bytes block, MenuItems menuItems) {
     ByteReader reader(block);
     // The index holds one id and one slot per window; the slots' stored values mean nothing.
     const Bytes index = reader.ByteBlock();
@@ -71,10 +71,10 @@ std::optional<WindowTemplate> LoadWindowTemplate(Bytes block) {
     const std::size_t windowCount = index.size() / 8;
 
     ByteReader indexReader(index);
+    // Windows are added as they are read, so a large index over a short block fails early.
     WindowTemplate result;
-    result.windows.reserve(windowCount);
     for (std::size_t i = 0; i < windowCount; ++i) {
-        auto window = ReadWindowRecord(reader, indexReader.U32());
+        auto window = ReadWindowRecord(reader, indexReader.U32(), menuItems);
         if (!window) return std::nullopt;
         result.windows.push_back(std::move(*window));
     }

@@ -75,7 +75,7 @@ struct WindowRecord {
     std::uint32_t secondValue = 0;
     std::string name;
     std::string comment;
-    std::vector<UnitEntry> units;  // unit 0 is the window; menu items are left out
+    std::vector<UnitEntry> units;  // in stored order; unit 0 is the window
 };
 
 struct WindowTemplate {
@@ -84,8 +84,11 @@ struct WindowTemplate {
     const WindowRecord* FindWindowRecord(std::uint32_t id) const;
 };
 
+// Menu items have another record layout; the launcher leaves them out, a dump keeps them.
+enum class MenuItems { Skip, Keep };
+
 // Fails when any count, offset or length runs past the end of the block or of its enclosing part.
-std::optional<WindowTemplate> LoadWindowTemplate(Bytes block);
+std::optional<WindowTemplate> LoadWindowTemplate(Bytes block, MenuItems menuItems = MenuItems::Skip);
 
 // Reads one unit record in place; fails when a field runs past the record's end.
 std::optional<UnitRecord> ReadUnitRecord(const UnitEntry& entry);

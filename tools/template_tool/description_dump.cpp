@@ -10,7 +10,6 @@
 #include "json_format.h"
 #include "record_fields.h"
 #include "settings_codec.h"
-#include "stored_windows.h"
 #include "tool_error.h"
 #include "value_names.h"
 #include "window/window_template.h"
@@ -24,13 +23,13 @@ std::string FileStem(std::uint32_t unitId) {
     return HexU32(unitId).substr(2);
 }
 
-Json WholeRecord(const StoredUnit& stored, BlockFileWriter& files) {
+Json WholeRecord(const UnitEntry& stored, BlockFileWriter& files) {
     return Json{{"id", HexU32(stored.id)}, {"recordFile", files.Store(FileStem(stored.id) + "-record", stored.record)}};
 }
 
 // Fields where the record allows it; the whole record as a file where it does not: menu items,
 // and records whose reserved or slot bytes are not zero or whose texts are not GBK.
-Json DumpUnit(const StoredUnit& stored, BlockFileWriter& files) {
+Json DumpUnit(const UnitEntry& stored, BlockFileWriter& files) {
     if (IsMenuItemId(stored.id)) return WholeRecord(stored, files);
     const auto unit = ReadUnitRecord({stored.id, stored.record});
     if (!unit || !std::ranges::equal(WriteUnitRecord(*unit), stored.record)) return WholeRecord(stored, files);
@@ -52,7 +51,7 @@ Json DumpUnit(const StoredUnit& stored, BlockFileWriter& files) {
     return object;
 }
 
-Json DumpWindow(const StoredWindow& window, BlockFileWriter& files) {
+Json DumpWindow(const WindowRecord& window, BlockFileWriter& files) {
     Json object = Json::object();
     JsonFieldWriter io(object, files, FileStem(window.id));
     VisitWindowFields(io, window);
@@ -75,12 +74,12 @@ std::string FirstDifference(Bytes expected, Bytes actual) {
 }  // namespace
 
 void DumpTemplate(Bytes block, const std::filesystem::path& folder) {
-    const auto windows = ReadStoredWindows(block);
-    if (!windows) throw ToolError("not a readable window template: a count or length runs past its end");
+    const auto loaded = LoadWindowTemplate(block, MenuItems::Keep);
+    if (!loaded) throw ToolError("not a readable window template: a count or length runs past its end");
 
     BlockFileWriter files;
     Json windowList = Json::array();
-    for (const auto& window : *windows) windowList.push_back(DumpWindow(window, files));
+    for (const auto& window : loaded->windows) windowList.push_back(DumpWindow(window, files));
     const Json description{{"windows", std::move(windowList)}};
 
     std::error_code error;

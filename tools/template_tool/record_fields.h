@@ -1,6 +1,6 @@
 #pragma once
 // The description's names for the common fields of a window record and of a unit record,
-// in stored order, for WindowDefinition/StoredWindow and UnitRecord alike. One list serves both
+// in stored order, for WindowDefinition/WindowRecord and UnitRecord alike. One list serves both
 // directions (see json_fields.h).
 
 namespace launcher::template_tool {
