@@ -44,13 +44,25 @@ LRESULT PictureButton::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         OnPaint();
         return 0;
     case WM_LBUTTONDOWN:
-        Carry(behaviour_.LeftDown(FactsAt(lParam, wParam)));
+        Carry(behaviour_.LeftDown(FactsOf(lParam, wParam)));
         return 0;
     case WM_MOUSEMOVE:
-        Carry(behaviour_.Move(FactsAt(lParam, wParam)));
+        TrackLeave();
+        Carry(behaviour_.Move(FactsOf(lParam, wParam)));
         return 0;
+    case WM_MOUSELEAVE: {
+        // The capture shows the pointer leaving; where the platform does not back the capture
+        // for a jump straight out of the launcher's window, this notice still does.
+        trackingLeave_ = false;
+        POINT point{};
+        ::GetCursorPos(&point);
+        ::ScreenToClient(Hwnd(), &point);
+        const PointerFacts facts = FactsAt(point, ::GetKeyState(VK_LBUTTON) < 0);
+        if (!facts.overButtonWindow) Carry(behaviour_.Move(facts));
+        return 0;
+    }
     case WM_LBUTTONUP:
-        Carry(behaviour_.LeftUp(FactsAt(lParam, wParam)));
+        Carry(behaviour_.LeftUp(FactsOf(lParam, wParam)));
         return 0;
     case WM_CAPTURECHANGED:
         // Only a capture taken away by someone else; the button's own releases are already known.
@@ -66,8 +78,20 @@ LRESULT PictureButton::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     }
 }
 
-PointerFacts PictureButton::FactsAt(LPARAM position, WPARAM keys) const {
-    POINT point{GET_X_LPARAM(position), GET_Y_LPARAM(position)};
+void PictureButton::TrackLeave() {
+    if (trackingLeave_) return;
+    TRACKMOUSEEVENT track{};
+    track.cbSize = sizeof(track);
+    track.dwFlags = TME_LEAVE;
+    track.hwndTrack = Hwnd();
+    trackingLeave_ = ::TrackMouseEvent(&track) != FALSE;
+}
+
+PointerFacts PictureButton::FactsOf(LPARAM position, WPARAM keys) const {
+    return FactsAt({GET_X_LPARAM(position), GET_Y_LPARAM(position)}, (keys & MK_LBUTTON) != 0);
+}
+
+PointerFacts PictureButton::FactsAt(POINT point, bool leftHeld) const {
     PointerFacts facts;
     RECT client{};
     ::GetClientRect(Hwnd(), &client);
@@ -81,7 +105,7 @@ PointerFacts PictureButton::FactsAt(LPARAM position, WPARAM keys) const {
     HWND under = ::WindowFromPoint(screen);
     facts.overButtonWindow = under == Hwnd();
     facts.noWindowUnderPointer = under == nullptr;
-    facts.leftHeld = (keys & MK_LBUTTON) != 0;
+    facts.leftHeld = leftHeld;
     facts.enabled = ::IsWindowEnabled(Hwnd()) != FALSE;
     return facts;
 }

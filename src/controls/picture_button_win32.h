@@ -31,7 +31,9 @@ private:
     PictureButton(const UnitRecord& unit, const PictureButtonSettings& settings, EventSink* events);
 
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
-    PointerFacts FactsAt(LPARAM position, WPARAM keys) const;
+    PointerFacts FactsAt(POINT clientPoint, bool leftHeld) const;
+    PointerFacts FactsOf(LPARAM position, WPARAM keys) const;
+    void TrackLeave();
     void Carry(const ButtonReaction& reaction);
     void OnPaint();
     const DibPicture* ShownPicture() const;
@@ -46,6 +48,7 @@ private:
     std::optional<DibPicture> pressed_;
     std::optional<DibPicture> disabled_;
     PictureButtonBehaviour behaviour_;
+    bool trackingLeave_ = false;
 };
 
 }  // namespace launcher

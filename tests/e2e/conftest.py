@@ -19,7 +19,8 @@ REPO = Path(__file__).resolve().parents[2]
 
 def _paths() -> Paths:
     programs = Path(os.environ.get("E2E_PROGRAMS", REPO / "build" / "win64"))
-    return Paths(programs=programs, work=REPO / "build" / "e2e")
+    # E2E_WORK lets two runs side by side keep their own Xvfb, prefix and artifacts.
+    return Paths(programs=programs, work=Path(os.environ.get("E2E_WORK", REPO / "build" / "e2e")))
 
 
 def _missing(paths: Paths) -> str | None:

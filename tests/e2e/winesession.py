@@ -167,6 +167,7 @@ class Program:
         self._started = threading.Event()
         self._finished = threading.Event()
         self._report: dict = {}
+        self._ended_at: float | None = None
         self.pid: int | None = None
         with open(log_path, "ab") as log:
             self._process = subprocess.Popen(
@@ -189,6 +190,7 @@ class Program:
                 self._started.set()
                 continue
             self._report = report
+            self._ended_at = time.time()
             self._finished.set()
             return
 
@@ -209,6 +211,12 @@ class Program:
     def elapsed_ms(self) -> int | None:
         """From CreateProcessW to the end of the program, as the probe measured it."""
         return self._report.get("elapsed_ms") if self._finished.is_set() else None
+
+    @property
+    def ended_at(self) -> float | None:
+        """When the harness learnt that the program had ended, by time.time(): the clock Windows
+        programs under Wine read as the system time, so it compares with times they record."""
+        return self._ended_at if self._finished.is_set() else None
 
     def wait_exit(self, timeout: float = 10) -> int:
         """The unsigned 32-bit exit code, once the program has ended."""
@@ -433,7 +441,12 @@ class WineSession:
     # ----- running programs --------------------------------------------------------------------
 
     def probe(self, *args: str, lang: str | None = None, check: bool = True, timeout: float = 60) -> dict:
-        """Runs `probe.exe ARGS` and returns its JSON report; with check, a reported error raises."""
+        """Runs `probe.exe ARGS` and returns its JSON report; with check, a reported error raises.
+
+        While a program started with another `lang` may still be starting, give the probe that
+        `lang` too: a process whose code page differs from the last one makes Wine rewrite the
+        prefix's font settings for its own, and a program reading them meanwhile can end up with
+        no Chinese glyphs (every character drawn as a box)."""
         result = self._wine(str(self.paths.probe), *args, timeout=timeout, lang=lang)
         lines = [line for line in result.stdout.decode("utf-8").splitlines() if line.startswith("{")]
         if not lines:
@@ -497,9 +510,10 @@ class WineSession:
 
     # ----- windows, through the probe ----------------------------------------------------------
 
-    def window(self, title: str, timeout: float = 10) -> Window:
+    def window(self, title: str, timeout: float = 10, lang: str | None = None) -> Window:
         """The visible top-level window with that caption, waiting for it to appear."""
-        facts = self.probe("window", "--title", title, "--visible", "--wait", str(int(timeout * 1000)), check=False)
+        args = ["window", "--title", title, "--visible", "--wait", str(int(timeout * 1000))]
+        facts = self.probe(*args, lang=lang, check=False)
         if "error" in facts:
             raise WaitTimeout(f"no visible window titled {title!r} within {timeout:g} s")
         return Window(facts)
@@ -510,12 +524,12 @@ class WineSession:
         if not self.probe(*args, check=False).get("gone"):
             raise WaitTimeout(f"window titled {title!r} still visible after {timeout:g} s")
 
-    def dialog(self, title: str, timeout: float = 10, press: int | None = None) -> dict:
+    def dialog(self, title: str, timeout: float = 10, press: int | None = None, lang: str | None = None) -> dict:
         """Reads a dialog (text, buttons, icon) by caption; `press` clicks the button with that id."""
         args = ["dialog", "--title", title, "--wait", str(int(timeout * 1000))]
         if press is not None:
             args += ["--press", str(press)]
-        report = self.probe(*args, check=False)
+        report = self.probe(*args, lang=lang, check=False)
         if "error" in report:
             raise WaitTimeout(f"no dialog titled {title!r} within {timeout:g} s: {report['error']}")
         return report
@@ -569,6 +583,17 @@ class WineSession:
         print(f"screenshot: {path}", file=sys.stderr)
         return path
 
+    def x_window_titles(self) -> list[str]:
+        """The names of the windows shown on the desktop, as the X side (and so a taskbar) sees
+        them: one for each visible top-level window."""
+        from Xlib import X
+
+        return [
+            _x_window_title(self._x, child) or ""
+            for child in self._desktop_x_window().query_tree().children
+            if child.get_attributes().map_state == X.IsViewable
+        ]
+
     def x_icons(self, title: str) -> list[XIcon]:
         """The icon images Wine gave the X window of a top-level window (its _NET_WM_ICON).
         Under Wine the probe cannot read another process's icons, so icon checks go through here."""
@@ -592,17 +617,37 @@ class WineSession:
     def _xdotool(self, *args: str) -> None:
         subprocess.run(["xdotool", *args], env={**os.environ, "DISPLAY": self.display}, check=True, timeout=10)
 
-    def move(self, x: int, y: int) -> None:
-        self._xdotool("mousemove", "--sync", *map(str, self._to_x(x, y)))
+    def _pointer_to(self, x: int, y: int) -> list[str]:
+        """xdotool words that move the pointer to (x, y) and wait until it is there. None when it
+        is there already: `mousemove --sync` to the pointer's own position waits forever."""
+        target = self._to_x(x, y)
+        pointer = self._x.screen().root.query_pointer()
+        if (pointer.root_x, pointer.root_y) == target:
+            return []
+        return ["mousemove", "--sync", *map(str, target)]
 
-    def click(self, x: int, y: int, button: int = 1) -> None:
-        self._xdotool("mousemove", "--sync", *map(str, self._to_x(x, y)), "click", str(button))
+    def move(self, x: int, y: int) -> None:
+        words = self._pointer_to(x, y)
+        if words:
+            self._xdotool(*words)
+
+    def click(self, x: int, y: int, button: int = 1, count: int = 1) -> None:
+        """Clicks `count` times in a row, fast enough for Windows to see a double-click at 2."""
+        repeat = ["--repeat", str(count), "--delay", "50"] if count > 1 else []
+        self._xdotool(*self._pointer_to(x, y), "click", *repeat, str(button))
 
     def mouse_down(self, x: int, y: int, button: int = 1) -> None:
-        self._xdotool("mousemove", "--sync", *map(str, self._to_x(x, y)), "mousedown", str(button))
+        self._xdotool(*self._pointer_to(x, y), "mousedown", str(button))
 
     def mouse_up(self, x: int, y: int, button: int = 1) -> None:
-        self._xdotool("mousemove", "--sync", *map(str, self._to_x(x, y)), "mouseup", str(button))
+        self._xdotool(*self._pointer_to(x, y), "mouseup", str(button))
+
+    def key_down(self, *keys: str) -> None:
+        """Holds keys down (xdotool names: ctrl, shift, alt) until key_up."""
+        self._xdotool("keydown", *keys)
+
+    def key_up(self, *keys: str) -> None:
+        self._xdotool("keyup", *keys)
 
     def key(self, *keys: str) -> None:
         """Sends key presses (xdotool names: Escape, Return, alt+F4) to the active window."""
