@@ -43,7 +43,7 @@ void WriteIconResources(const std::filesystem::path& iconFile, std::string_view 
         template_tool::WriteFileAtomically(folder / imageFile, image.image);
         text += std::to_string(image.id) + " " + std::to_string(kIconType) + " \"" + imageFile + "\"\n";
     }
-    // Last, so the script is never newer than the files it names.
+    // Last: the build tracks the script alone, so it must be no older than the files it names.
     template_tool::WriteFileAtomically(script, text);
 }
 

@@ -11,6 +11,7 @@ namespace {
 using template_tool::Json;
 using template_tool::JsonNode;
 using template_tool::JsonObject;
+using template_tool::ToolError;
 
 resources::FileVersion Version(const JsonNode& node) {
     const auto version = resources::ParseFileVersion(node.String());
@@ -40,20 +41,8 @@ resources::FixedFileInfo Fixed(JsonObject fixed) {
     return info;
 }
 
-}  // namespace
-
-resources::VersionInfo ReadVersionDescription(const std::filesystem::path& path) {
-    const std::string name = path.filename().string();
-    std::ifstream in(path);
-    if (!in) throw template_tool::ToolError("cannot read " + path.string());
-    Json json;
-    try {
-        json = Json::parse(in);
-    } catch (const Json::parse_error& error) {
-        throw template_tool::ToolError(name + ": not valid JSON: " + error.what());
-    }
-
-    JsonObject root(JsonNode(json, name));
+resources::VersionInfo VersionInfoFrom(const Json& json) {
+    JsonObject root(JsonNode(json, ""));
     resources::VersionInfo info;
     info.fixed = Fixed(JsonObject(root.Field("fixed")));
     JsonObject translation(root.Field("translation"));
@@ -67,6 +56,21 @@ resources::VersionInfo ReadVersionDescription(const std::filesystem::path& path)
     }
     root.Finish();
     return info;
+}
+
+}  // namespace
+
+resources::VersionInfo ReadVersionDescription(const std::filesystem::path& path) {
+    const std::string name = path.filename().string();
+    std::ifstream in(path);
+    if (!in) throw ToolError("cannot read " + path.string());
+    try {
+        return VersionInfoFrom(Json::parse(in));
+    } catch (const Json::parse_error& error) {
+        throw ToolError(name + ": not valid JSON: " + error.what());
+    } catch (const ToolError& error) {
+        throw ToolError(name + ": " + error.what());
+    }
 }
 
 }  // namespace launcher::resource_tool

@@ -16,6 +16,7 @@ namespace {
 constexpr std::array kSubcommands = {
     &kRunSubcommand,     &kWindowSubcommand, &kWaitGoneSubcommand,   &kPostCloseSubcommand,   &kDialogSubcommand,
     &kMetricsSubcommand, &kLocaleSubcommand, &kShowWindowSubcommand, &kShowMessageSubcommand, &kReportSelfSubcommand,
+    &kFileIconSubcommand,
 };
 
 void PrintUsage() {

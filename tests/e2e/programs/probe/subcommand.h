@@ -38,5 +38,6 @@ extern const Subcommand kLocaleSubcommand;
 extern const Subcommand kShowWindowSubcommand;
 extern const Subcommand kShowMessageSubcommand;
 extern const Subcommand kReportSelfSubcommand;
+extern const Subcommand kFileIconSubcommand;
 
 }  // namespace probe
