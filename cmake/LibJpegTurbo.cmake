@@ -96,8 +96,14 @@ if(CMAKE_CROSSCOMPILING)
     message(FATAL_ERROR "Cross builds of libjpeg-turbo reuse CMAKE_TOOLCHAIN_FILE; use a preset.")
   endif()
   # REQUIRE_SIMD turns a silent fallback to plain C (for example, nasm missing) into an error.
+  # One section per function lets the launcher's link drop the compressor and every SIMD
+  # routine that only compression reaches.
   _launcher_libjpeg_turbo_static(libjpeg-turbo jpeg::jpeg
     -DCMAKE_TOOLCHAIN_FILE=${CMAKE_TOOLCHAIN_FILE}
+    "-DCMAKE_C_FLAGS=-ffunction-sections -fdata-sections"
+    # Baseline pictures only: arithmetic coding is never used by the template's pictures.
+    -DWITH_ARITH_DEC=OFF
+    -DWITH_ARITH_ENC=OFF
     -DWITH_SIMD=ON
     -DREQUIRE_SIMD=ON)
 else()
