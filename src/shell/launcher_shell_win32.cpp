@@ -117,7 +117,7 @@ bool LauncherShell::LoadWindow(std::uint32_t id) {
 std::optional<bool> LauncherShell::Raise(std::uint32_t unitId, std::int32_t event, const EventArgs&) {
     // Neither action takes the event's arguments or answers anything.
     switch (bindings_.Find(unitId, event)) {
-    case Action::StartGame: StartGame();
+    case Action::StartGame: StartGame(); break;  // StartGame ends the process
     case Action::OpenStudioPage: OpenStudioPage(); break;
     case Action::None: break;
     }
