@@ -9,6 +9,7 @@ build/demo/launcher.png and the launcher is closed with Esc. Either way no proce
 
 from __future__ import annotations
 
+import argparse
 import math
 import os
 import shutil
@@ -93,13 +94,17 @@ def run_on_user_display(paths: Paths, launcher: Path) -> int:
     return 0
 
 
-def run_on_private_display(paths: Paths, launcher: Path) -> int:
+def run_on_private_display(paths: Paths, launcher: Path, window_shot: Path | None) -> int:
     with WineSession.start(paths) as session:
         program = session.launch(launcher, cwd=launcher.parent)
         window = launcher_window(program)
         wait_for_paint(session, window)
         session.grab(0, 0, *session.desktop_x_size()).save(SCREENSHOT)
         print(f"demo: screenshot of the launcher: {SCREENSHOT}", flush=True)
+        if window_shot is not None:
+            # The window alone, frame and caption included: the picture the README shows.
+            session.grab(window.rect.left, window.rect.top, *window.rect.size).save(window_shot)
+            print(f"demo: screenshot of the window: {window_shot}", flush=True)
         session.key("Escape")
         exit_code = program.wait_exit(START_TIMEOUT)
     if exit_code != 0:
@@ -114,14 +119,17 @@ def end_on_signal(number: int, _frame) -> None:
 
 
 def main() -> int:
+    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser.add_argument("--window-shot", type=Path, help="also save the launcher window alone here (private display only)")
+    arguments = parser.parse_args()
     for number in (signal.SIGTERM, signal.SIGHUP):
         signal.signal(number, end_on_signal)
     launcher = make_demo_folder()
     paths = Paths(programs=BUILD, work=WORK)
     try:
-        if os.environ.get("DISPLAY"):
+        if os.environ.get("DISPLAY") and arguments.window_shot is None:
             return run_on_user_display(paths, launcher)
-        return run_on_private_display(paths, launcher)
+        return run_on_private_display(paths, launcher, arguments.window_shot)
     except LauncherEndedEarly as error:
         print(f"demo: {error}", file=sys.stderr)
         return 1
