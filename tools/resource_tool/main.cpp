@@ -5,11 +5,6 @@
 //                                               FILE.rc, and in FILE.rc the statements naming them
 
 #include <charconv>
-#include <cstdio>
-#include <exception>
-#include <map>
-#include <set>
-#include <span>
 #include <string>
 #include <string_view>
 
@@ -17,59 +12,28 @@
 #include "icon_resources.h"
 #include "resources/resource_build_error.h"
 #include "resources/version_block.h"
+#include "command_line.h"
 #include "tool_error.h"
 #include "version_description.h"
 
 namespace launcher::resource_tool {
 namespace {
 
-constexpr int kFailed = 1;
-constexpr int kBadUsage = 2;
+using template_tool::CommandOptions;
+using template_tool::Invocation;
+using template_tool::UsageError;
 
 constexpr const char* kUsage =
     "usage: resource_tool version DESCRIPTION.json --out FILE.bin\n"
     "       resource_tool icons ICON.ico --group NAME --first-id N --out FILE.rc\n";
 
-class UsageError : public template_tool::ToolError {
-public:
-    using ToolError::ToolError;
-};
-
-struct Invocation {
-    std::string command;
-    std::string input;
-    std::map<std::string, std::string, std::less<>> options;
-
-    const std::string& Option(std::string_view name) const { return options.find(name)->second; }
-};
-
-using OptionNames = std::set<std::string, std::less<>>;
-
 // The options each command takes; all of them are required.
-const std::map<std::string, OptionNames, std::less<>>& CommandOptions() {
-    static const std::map<std::string, OptionNames, std::less<>> options{
+const CommandOptions& Commands() {
+    static const CommandOptions commands{
         {"version", {"--out"}},
         {"icons", {"--group", "--first-id", "--out"}},
     };
-    return options;
-}
-
-Invocation ParseArguments(std::span<char* const> args) {
-    if (args.size() < 3) throw UsageError("a command and its input are needed");
-    Invocation invocation{args[1], args[2], {}};
-    const auto command = CommandOptions().find(invocation.command);
-    if (command == CommandOptions().end()) throw UsageError("unknown command " + invocation.command);
-    const auto& allowed = command->second;
-    for (std::size_t i = 3; i < args.size(); i += 2) {
-        const std::string_view name = args[i];
-        if (!allowed.contains(name)) throw UsageError("unknown option " + std::string(name));
-        if (i + 1 >= args.size()) throw UsageError(std::string(name) + " needs a value");
-        invocation.options[std::string(name)] = args[i + 1];
-    }
-    for (const auto& name : allowed) {
-        if (!invocation.options.contains(name)) throw UsageError(name + " is needed");
-    }
-    return invocation;
+    return commands;
 }
 
 std::uint16_t ParseId(std::string_view text) {
@@ -101,14 +65,5 @@ void Run(const Invocation& invocation) {
 
 int main(int argc, char** argv) {
     using namespace launcher::resource_tool;
-    try {
-        Run(ParseArguments(std::span<char* const>(argv, static_cast<std::size_t>(argc))));
-        return 0;
-    } catch (const UsageError& error) {
-        std::fprintf(stderr, "resource_tool: %s\n%s", error.what(), kUsage);
-        return kBadUsage;
-    } catch (const std::exception& error) {
-        std::fprintf(stderr, "resource_tool: %s\n", error.what());
-        return kFailed;
-    }
+    return launcher::template_tool::RunTool("resource_tool", kUsage, Commands(), argc, argv, Run);
 }

@@ -5,11 +5,6 @@
 //   damage FILE.bin --truncate SIZE --out FILE.bin
 //                                            the first SIZE bytes (a count or "50%"), for tests
 
-#include <cstdio>
-#include <exception>
-#include <map>
-#include <set>
-#include <span>
 #include <string>
 #include <string_view>
 
@@ -17,14 +12,12 @@
 #include "description_pack.h"
 #include "embed_source.h"
 #include "file_bytes.h"
+#include "command_line.h"
 #include "tool_error.h"
 #include "truncate_block.h"
 
 namespace launcher::template_tool {
 namespace {
-
-constexpr int kFailed = 1;
-constexpr int kBadUsage = 2;
 
 constexpr const char* kUsage =
     "usage: template_tool pack DESCRIPTION.json --out FILE.bin\n"
@@ -32,48 +25,15 @@ constexpr const char* kUsage =
     "       template_tool embed FILE.bin --out FILE.cpp\n"
     "       template_tool damage FILE.bin --truncate SIZE|PERCENT% --out FILE.bin\n";
 
-struct Invocation {
-    std::string command;
-    std::string input;
-    std::map<std::string, std::string, std::less<>> options;
-
-    const std::string& Option(std::string_view name) const { return options.find(name)->second; }
-};
-
-class UsageError : public ToolError {
-public:
-    using ToolError::ToolError;
-};
-
-using OptionNames = std::set<std::string, std::less<>>;
-
 // The options each command takes; all of them are required.
-const std::map<std::string, OptionNames, std::less<>>& CommandOptions() {
-    static const std::map<std::string, OptionNames, std::less<>> options{
+const CommandOptions& Commands() {
+    static const CommandOptions commands{
         {"pack", {"--out"}},
         {"dump", {"--out"}},
         {"embed", {"--out"}},
         {"damage", {"--out", "--truncate"}},
     };
-    return options;
-}
-
-Invocation ParseArguments(std::span<char* const> args) {
-    if (args.size() < 3) throw UsageError("a command and its input are needed");
-    Invocation invocation{args[1], args[2], {}};
-    const auto command = CommandOptions().find(invocation.command);
-    if (command == CommandOptions().end()) throw UsageError("unknown command " + invocation.command);
-    const auto& allowed = command->second;
-    for (std::size_t i = 3; i < args.size(); i += 2) {
-        const std::string_view name = args[i];
-        if (!allowed.contains(name)) throw UsageError("unknown option " + std::string(name));
-        if (i + 1 >= args.size()) throw UsageError(std::string(name) + " needs a value");
-        invocation.options[std::string(name)] = args[i + 1];
-    }
-    for (const auto& name : allowed) {
-        if (!invocation.options.contains(name)) throw UsageError(name + " is needed");
-    }
-    return invocation;
+    return commands;
 }
 
 void Run(const Invocation& invocation) {
@@ -95,14 +55,5 @@ void Run(const Invocation& invocation) {
 
 int main(int argc, char** argv) {
     using namespace launcher::template_tool;
-    try {
-        Run(ParseArguments(std::span<char* const>(argv, static_cast<std::size_t>(argc))));
-        return 0;
-    } catch (const UsageError& error) {
-        std::fprintf(stderr, "template_tool: %s\n%s", error.what(), kUsage);
-        return kBadUsage;
-    } catch (const std::exception& error) {
-        std::fprintf(stderr, "template_tool: %s\n", error.what());
-        return kFailed;
-    }
+    return launcher::template_tool::RunTool("template_tool", kUsage, Commands(), argc, argv, Run);
 }
