@@ -19,7 +19,7 @@ from typing import Callable
 import numpy as np
 from PIL import Image
 
-from winesession import WINE64, WaitTimeout, WineSession, wait_until
+from winesession import DEFAULT_DESKTOP, WINE64, WaitTimeout, WineSession, wait_until
 
 REPO = Path(__file__).resolve().parents[2]
 ARTWORK = REPO / "src" / "resources" / "artwork"
@@ -128,8 +128,9 @@ class Launcher:
 
     def __init__(self, session: WineSession, exe: PureWindowsPath):
         self.session = session
-        # Started from another folder, so the game's working folder shows what the launcher chose.
-        self.program = session.launch(exe, cwd=PureWindowsPath(r"C:\windows"))
+        # Started from another folder, so the game's working folder shows what the launcher chose;
+        # on the default desktop whatever size an earlier test chose, so the window lies wholly on it.
+        self.program = session.launch(exe, desktop=DEFAULT_DESKTOP, cwd=PureWindowsPath(r"C:\windows"))
         self.window = self.program.window(CAPTION, timeout=WAIT)
         # The pointer may rest where an earlier test left it, perhaps on the button; over the
         # window's own background every button shows its normal picture.
