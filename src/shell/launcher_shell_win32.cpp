@@ -37,6 +37,20 @@ private:
     bool initialised_;
 };
 
+// A class of its own for the hidden owner: a system class such as "STATIC" would resolve to the
+// common controls' version under the manifest and load them at every start, for nothing.
+HWND CreateHiddenOwner() {
+    constexpr wchar_t kClassName[] = L"VaskoranHiddenOwner";
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof(wc);
+    wc.lpfnWndProc = ::DefWindowProcW;
+    wc.hInstance = ::GetModuleHandleW(nullptr);
+    wc.lpszClassName = kClassName;
+    if (::RegisterClassExW(&wc) == 0 && ::GetLastError() != ERROR_CLASS_ALREADY_EXISTS) return nullptr;
+    return ::CreateWindowExW(WS_EX_TOOLWINDOW, kClassName, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                             ::GetModuleHandleW(nullptr), nullptr);
+}
+
 // The executable's full path, however long it is.
 std::wstring ExecutableFullPath() {
     std::wstring path(MAX_PATH, L'\0');
@@ -84,8 +98,7 @@ int LauncherShell::Run() {
     ::SetCurrentDirectoryW(path_.runDirectory.c_str());
 
     // Owner for windows that must stay out of the taskbar: never shown, zero size.
-    hiddenOwner_.Reset(::CreateWindowExW(WS_EX_TOOLWINDOW, L"STATIC", L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
-                                         ::GetModuleHandleW(nullptr), nullptr));
+    hiddenOwner_.Reset(CreateHiddenOwner());
 
     template_ = LoadWindowTemplate(EmbeddedTemplate());
     if (!template_) Fail(kTemplateUnreadableMessage, 0);
