@@ -1,7 +1,6 @@
 #include "actions/launch_actions_win32.h"
 
 #include <windows.h>
-#include <shellapi.h>
 
 #include "actions/game_launch.h"
 #include "shell/launcher_shell_win32.h"
@@ -37,10 +36,10 @@ void StartGame() {
     EndLauncher(0);
 }
 
-void OpenStudioPage() {
+void OpenStudioPage(ShellServices& shell) {
     HWND owner = ::FindWindowExW(nullptr, nullptr, nullptr, L"Microsoft Internet Explorer");
     // What the shell answers is not shown: the launcher stays as it is either way.
-    ::ShellExecuteW(owner, L"open", std::wstring(kStudioPageUrl).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    shell.Open(owner, std::wstring(kStudioPageUrl).c_str());
 }
 
 }  // namespace launcher

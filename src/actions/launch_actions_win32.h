@@ -1,6 +1,8 @@
 #pragma once
 // The two actions the template's bindings name.
 
+#include "actions/shell_services_win32.h"
+
 namespace launcher {
 
 // Starts Game.exe from the run directory, gives it up to 1000 ms to get ready for input and ends
@@ -9,6 +11,6 @@ namespace launcher {
 [[noreturn]] void StartGame();
 
 // Hands the studio's web page to the shell's "open" operation; the launcher stays open.
-void OpenStudioPage();
+void OpenStudioPage(ShellServices& shell);
 
 }  // namespace launcher

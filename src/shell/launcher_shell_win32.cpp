@@ -1,12 +1,12 @@
 #include "shell/launcher_shell_win32.h"
 
 #include <windows.h>
-#include <ole2.h>
 
 #include <memory>
 #include <optional>
 
 #include "actions/launch_actions_win32.h"
+#include "actions/shell_services_win32.h"
 #include "resources/embedded_template.h"
 #include "shell/executable_path.h"
 #include "shell/fatal_error_text.h"
@@ -21,21 +21,6 @@ namespace {
 
 constexpr std::uint32_t kStartupWindowId = 0x52010001;
 constexpr UINT kFatalExitCode = 0xFFFFFFFF;  // -1
-
-class OleSession {
-public:
-    OleSession() : initialised_(SUCCEEDED(::OleInitialize(nullptr))) {}
-    ~OleSession() { End(); }
-    OleSession(const OleSession&) = delete;
-    OleSession& operator=(const OleSession&) = delete;
-    void End() {
-        if (initialised_) ::OleUninitialize();
-        initialised_ = false;
-    }
-
-private:
-    bool initialised_;
-};
 
 // A class of its own for the hidden owner: a system class such as "STATIC" would resolve to the
 // common controls' version under the manifest and load them at every start, for nothing.
@@ -79,7 +64,7 @@ private:
     void OnWindowDestroyed();
     void ReleaseStartupResources();
 
-    std::optional<OleSession> ole_;
+    ShellServices shellServices_;  // OLE and the shell, loaded when the studio page is first opened
     ExecutablePath path_;
     UniqueWindow hiddenOwner_;
     std::optional<WindowTemplate> template_;
@@ -92,7 +77,6 @@ private:
 LauncherShell* g_shell = nullptr;
 
 int LauncherShell::Run() {
-    ole_.emplace();
     path_ = SplitExecutablePath(ExecutableFullPath());
     // A failure leaves the current directory as the process was started with.
     ::SetCurrentDirectoryW(path_.runDirectory.c_str());
@@ -131,7 +115,7 @@ std::optional<bool> LauncherShell::Raise(std::uint32_t unitId, std::int32_t even
     // Neither action takes the event's arguments or answers anything.
     switch (bindings_.Find(unitId, event)) {
     case Action::StartGame: StartGame(); break;  // StartGame ends the process
-    case Action::OpenStudioPage: OpenStudioPage(); break;
+    case Action::OpenStudioPage: OpenStudioPage(shellServices_); break;
     case Action::None: break;
     }
     return std::nullopt;
@@ -145,7 +129,7 @@ void LauncherShell::ReleaseStartupResources() {
     window_.reset();
     template_.reset();
     hiddenOwner_.Reset();
-    if (ole_) ole_->End();  // last
+    shellServices_.Shutdown();  // the OLE services end last
 }
 
 void LauncherShell::End(UINT exitCode) {
