@@ -6,6 +6,7 @@ import struct
 
 import pefile
 import pytest
+from pe_builds import BUILDS
 
 ROOT = pathlib.Path(__file__).resolve().parents[2]
 PROGRAM_ICON = ROOT / "src" / "resources" / "artwork" / "launcher.ico"
@@ -13,10 +14,6 @@ PROGRAM_ICON = ROOT / "src" / "resources" / "artwork" / "launcher.ico"
 RT_ICON, RT_GROUP_ICON, RT_VERSION, RT_MANIFEST = 3, 14, 16, 24
 NEUTRAL, CHINESE_PRC = 0, 0x0804
 
-BUILDS = {
-    "win32": (pefile.MACHINE_TYPE["IMAGE_FILE_MACHINE_I386"], "x86"),
-    "win64": (pefile.MACHINE_TYPE["IMAGE_FILE_MACHINE_AMD64"], "amd64"),
-}
 
 # (type, name or id) -> languages: everything the executable carries, and nothing else.
 EXPECTED_RESOURCES = {
@@ -59,16 +56,6 @@ def expected_manifest(architecture: str) -> bytes:
         "</dependentAssembly></dependency>"
         "</assembly>"
     ).encode("utf-8")
-
-
-@pytest.fixture(params=sorted(BUILDS), scope="module")
-def launcher(request):
-    path = ROOT / "build" / request.param / "Launcher.exe"
-    if not path.exists():
-        pytest.skip(f"{path} is not built")
-    pe = pefile.PE(str(path))
-    yield request.param, pe
-    pe.close()
 
 
 def resource_directory(pe) -> dict:
