@@ -54,9 +54,9 @@ TEST(ChooseIconEntry, TakesTheFirstWideEnoughEntryWithSixteenColoursOrTheLast) {
         SCOPED_TRACE(testing::Message() << "line " << row.line << ": " << row.why);
         std::vector<IconImageSpec> specs;
         for (const auto& entry : row.entries) {
-            IconImageSpec spec = SquareIconImage(entry.width);
-            spec.colourCount = entry.colourCount;
-            specs.push_back(spec);
+            IconImageSpec imageSpec = SquareIconImage(entry.width);
+            imageSpec.colourCount = entry.colourCount;
+            specs.push_back(imageSpec);
         }
         const auto file = MakeIconFile(specs);
         const auto entries = ReadIconFile(file);

@@ -111,9 +111,9 @@ TEST(SplitIconFile, TheProgramIconBecomesImagesThreeToSeven) {
 
 TEST(SplitIconFile, RefusesFilesThatAreNotGoodIcons) {
     const auto withImage = [](std::uint8_t size, std::vector<std::uint8_t> image) {
-        IconImageSpec spec = SquareIconImage(size);
-        spec.image = std::move(image);
-        return MakeIconFile({SquareIconImage(32), spec});
+        IconImageSpec imageSpec = SquareIconImage(size);
+        imageSpec.image = std::move(image);
+        return MakeIconFile({SquareIconImage(32), imageSpec});
     };
     const auto cut = [](std::vector<std::uint8_t> bytes, std::size_t size) {
         bytes.resize(size);

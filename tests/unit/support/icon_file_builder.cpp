@@ -27,16 +27,16 @@ std::vector<std::uint8_t> MakeIconFile(const std::vector<IconImageSpec>& images)
     U16(w, 1);  // icon, not cursor
     U16(w, static_cast<std::uint16_t>(images.size()));
     auto offset = static_cast<std::uint32_t>(kHeaderSize + kDirectoryEntrySize * images.size());
-    for (const auto& spec : images) {
-        const std::uint8_t sizes[4] = {spec.width, spec.height, spec.colourCount, 0};
+    for (const auto& imageSpec : images) {
+        const std::uint8_t sizes[4] = {imageSpec.width, imageSpec.height, imageSpec.colourCount, 0};
         w.Raw(sizes);
         U16(w, 1);  // planes
-        U16(w, spec.bitCount);
-        w.U32(static_cast<std::uint32_t>(spec.image.size()));
+        U16(w, imageSpec.bitCount);
+        w.U32(static_cast<std::uint32_t>(imageSpec.image.size()));
         w.U32(offset);
-        offset += static_cast<std::uint32_t>(spec.image.size());
+        offset += static_cast<std::uint32_t>(imageSpec.image.size());
     }
-    for (const auto& spec : images) w.Raw(spec.image);
+    for (const auto& imageSpec : images) w.Raw(imageSpec.image);
     return w.Take();
 }
 

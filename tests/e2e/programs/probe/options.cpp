@@ -13,12 +13,12 @@ std::optional<Options> Options::Parse(std::span<const wchar_t* const> words, std
             options.rest_.assign(words.begin() + static_cast<std::ptrdiff_t>(i) + 1, words.end());
             return options;
         }
-        const auto spec = std::find_if(known.begin(), known.end(), [&](const OptionSpec& s) { return s.name == word; });
-        if (spec == known.end()) {
+        const auto knownOption = std::find_if(known.begin(), known.end(), [&](const OptionSpec& s) { return s.name == word; });
+        if (knownOption == known.end()) {
             error = L"unknown option: " + std::wstring(word);
             return std::nullopt;
         }
-        if (!spec->takesValue) {
+        if (!knownOption->takesValue) {
             options.values_.emplace_back(word, L"");
             continue;
         }
