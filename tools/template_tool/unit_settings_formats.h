@@ -6,7 +6,9 @@
 #include <optional>
 #include <vector>
 
+#include "controls/picture_button_fields.h"
 #include "controls/picture_button_settings.h"
+#include "controls/trans_label_fields.h"
 #include "controls/trans_label_settings.h"
 #include "window/window_settings.h"
 #include "window/window_template.h"
@@ -56,7 +58,7 @@ struct WindowSettingsFormat {
 struct PictureButtonSettingsFormat {
     using Settings = PictureButtonSettings;
     static constexpr std::uint32_t kUnitType = kUnitTypePictureButton;
-    static constexpr std::uint32_t kNewestFormat = 1;
+    static constexpr std::uint32_t kNewestFormat = kNewestPictureButtonFormat;
 
     static std::optional<Settings> Read(Bytes block) { return ReadPictureButtonSettings(block); }
     static std::vector<std::uint8_t> Write(const Settings& s) { return WritePictureButtonSettings(s); }
@@ -77,7 +79,7 @@ struct PictureButtonSettingsFormat {
 struct TransLabelSettingsFormat {
     using Settings = TransLabelSettings;
     static constexpr std::uint32_t kUnitType = kUnitTypeTransLabel;
-    static constexpr std::uint32_t kNewestFormat = 1;
+    static constexpr std::uint32_t kNewestFormat = kNewestTransLabelFormat;
 
     static std::optional<Settings> Read(Bytes block) { return ReadTransLabelSettings(block); }
     static std::vector<std::uint8_t> Write(const Settings& s) { return WriteTransLabelSettings(s); }
