@@ -62,7 +62,9 @@ PROMPT_END = 0.3  # from the game being ready to the launcher's end
 # The game is ready before the launcher's wait runs out in the first two modes, never in time in
 # the last two; and how long from the release on the button to the launcher's end, at most.
 GAME_MODES = [
-    pytest.param("ready", True, 0.6, id="ready at once"),
+    # Well before the wait would run out; the game's own start under Wine takes 0.1-0.6 s, so the
+    # promptness itself is checked against the game's ready record (PROMPT_END).
+    pytest.param("ready", True, 0.9, id="ready at once"),
     pytest.param("ready-after 400", True, LATEST_END, id="ready after 400 ms"),
     pytest.param("ready-after 3000", False, LATEST_END, id="ready after 3000 ms"),
     pytest.param("no-queue", False, LATEST_END, id="no message queue"),

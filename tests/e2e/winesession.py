@@ -447,8 +447,13 @@ class WineSession:
         `lang` too: a process whose code page differs from the last one makes Wine rewrite the
         prefix's font settings for its own, and a program reading them meanwhile can end up with
         no Chinese glyphs (every character drawn as a box)."""
-        result = self._wine(str(self.paths.probe), *args, timeout=timeout, lang=lang)
-        lines = [line for line in result.stdout.decode("utf-8").splitlines() if line.startswith("{")]
+        # Now and then a Wine process ends without running the probe at all (no output, no error);
+        # every probe command can safely run again then, since none of it happened.
+        for _attempt in range(3):
+            result = self._wine(str(self.paths.probe), *args, timeout=timeout, lang=lang)
+            lines = [line for line in result.stdout.decode("utf-8").splitlines() if line.startswith("{")]
+            if lines or result.stderr.strip():
+                break
         if not lines:
             raise HarnessError(f"probe {' '.join(args)} printed no report: {result.stderr.decode(errors='replace')}")
         report = json.loads(lines[-1])
