@@ -18,17 +18,29 @@ constexpr OptionSpec kWaitGoneOptions[] = {
 constexpr OptionSpec kPostCloseOptions[] = {
     {L"--title", true}, {L"--class", true}, {L"--pid", true}, {L"--visible", false}, {L"--wait", true}};
 
-int ReportWindow(const Options& options) {
+// The window the options name, waited for up to --wait; otherwise the exit code of the report
+// already made (a usage error, or not found).
+struct FoundWindow {
+    HWND window = nullptr;
+    int failure = kSucceeded;
+};
+
+FoundWindow FindNamedWindow(const Options& options) {
     std::wstring error;
     const std::optional<WindowQuery> query = WindowQueryFrom(options, error);
-    if (!query) return ReportUsageError(error);
+    if (!query) return {nullptr, ReportUsageError(error)};
     bool valid = true;
     const std::uint32_t wait = options.Unsigned(L"--wait", valid).value_or(0);
-    if (!valid) return ReportUsageError(L"--wait takes milliseconds");
-
+    if (!valid) return {nullptr, ReportUsageError(L"--wait takes milliseconds")};
     const HWND window = WaitForTopLevelWindow(*query, wait);
-    if (window == nullptr) return ReportFailure("window not found");
-    PrintLine(DescribeWindow(window));
+    if (window == nullptr) return {nullptr, ReportFailure("window not found")};
+    return {window, kSucceeded};
+}
+
+int ReportWindow(const Options& options) {
+    const FoundWindow found = FindNamedWindow(options);
+    if (found.window == nullptr) return found.failure;
+    PrintLine(DescribeWindow(found.window));
     return kSucceeded;
 }
 
@@ -47,15 +59,9 @@ int WaitGone(const Options& options) {
 }
 
 int PostClose(const Options& options) {
-    std::wstring error;
-    const std::optional<WindowQuery> query = WindowQueryFrom(options, error);
-    if (!query) return ReportUsageError(error);
-    bool valid = true;
-    const std::uint32_t wait = options.Unsigned(L"--wait", valid).value_or(0);
-    if (!valid) return ReportUsageError(L"--wait takes milliseconds");
-
-    const HWND window = WaitForTopLevelWindow(*query, wait);
-    if (window == nullptr) return ReportFailure("window not found");
+    const FoundWindow found = FindNamedWindow(options);
+    if (found.window == nullptr) return found.failure;
+    const HWND window = found.window;
     if (!PostMessageW(window, WM_CLOSE, 0, 0)) return ReportFailure("PostMessageW failed", GetLastError());
     PrintLine(JsonObject().Boolean("posted", true).Unsigned("hwnd", reinterpret_cast<std::uintptr_t>(window)));
     return kSucceeded;
